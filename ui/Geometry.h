@@ -38,6 +38,25 @@ struct Rect {
     friend bool operator==(const Rect&, const Rect&) = default;
 };
 
+// The overlap of two rectangles; empty (all zero) when they do not meet.
+constexpr Rect Intersect(const Rect& a, const Rect& b) {
+    const Rect r{a.left > b.left ? a.left : b.left, a.top > b.top ? a.top : b.top,
+                 a.right < b.right ? a.right : b.right, a.bottom < b.bottom ? a.bottom : b.bottom};
+    return r.IsEmpty() ? Rect{} : r;
+}
+
+// The smallest rectangle holding both; an empty one adds nothing.
+constexpr Rect Union(const Rect& a, const Rect& b) {
+    if (a.IsEmpty()) {
+        return b;
+    }
+    if (b.IsEmpty()) {
+        return a;
+    }
+    return {a.left < b.left ? a.left : b.left, a.top < b.top ? a.top : b.top,
+            a.right > b.right ? a.right : b.right, a.bottom > b.bottom ? a.bottom : b.bottom};
+}
+
 struct PointF {
     float x = 0;
     float y = 0;
