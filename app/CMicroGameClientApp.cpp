@@ -5,6 +5,12 @@
 #include "launcher/CMicroGameClientDlg.h"
 #include "ui/WinApi.h"
 
+CMicroGameClientApp::~CMicroGameClientApp() {
+    if (control_manager_ != nullptr && AfxGetControlContainerManager() == control_manager_.get()) {
+        AfxEnableControlContainer(nullptr);
+    }
+}
+
 BOOL CMicroGameClientApp::InitInstance() {
     if (IsUninstallMode(GetCommandLine())) {
         RunUninstallMode();
@@ -27,6 +33,9 @@ void CMicroGameClientApp::RunUninstallMode() {
 
 void CMicroGameClientApp::RunNormalMode() {
     CWinApp::InitInstance();
+    dispatch_ = std::make_unique<CImpIDispatch>();
+    control_manager_ = std::make_unique<CCustomOccManager>(dispatch_.get());
+    AfxEnableControlContainer(control_manager_.get());
     CMicroGameClientDlg launcher;
     m_pMainWnd = &launcher;
     launcher.DoModal();

@@ -9,6 +9,7 @@
 #include "platform/NativeWindow.h"
 #include "platform/NativeWindowSink.h"
 #include "platform/TrayIcon.h"
+#include "platform/WebView.h"
 #include "ui/Geometry.h"
 
 namespace platform {
@@ -57,6 +58,13 @@ class Backend {
     virtual int GrabHotKey(unsigned modifiers, std::uint8_t virtual_key,
                            std::function<void()> pressed) = 0;
     virtual void UngrabHotKey(int handle) = 0;
+
+    // A web view inside a native window (made by this backend); null when the web engine
+    // cannot start.
+    virtual std::unique_ptr<WebView> CreateWebView(NativeWindow& parent, WebViewSink& sink,
+                                                   const WebViewSettings& settings) = 0;
+    // Deletes the cookies the web views of this program keep.
+    virtual void ClearWebCookies() = 0;
 
     // Null when the desktop has no notification area.
     virtual std::unique_ptr<TrayIcon> CreateTrayIcon(TrayIconSink& sink,

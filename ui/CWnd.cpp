@@ -159,6 +159,7 @@ BOOL CWnd::SubclassWindow(HWND hwnd) {
     previous->m_hWnd = nullptr;
     m_hWnd = hwnd;
     hwnd->wnd = this;
+    TakeOverFrom(*previous);
     PreSubclassWindow();
     return TRUE;
 }
@@ -307,6 +308,21 @@ void CWnd::RaiseInZOrder() {
     if (auto* native = s.top->Native()) {
         native->Raise();
     }
+    RaiseOwnedWindows(m_hWnd);
+}
+
+// Owned windows stay above their owner, whether or not a window manager sees to it.
+void CWnd::RaiseOwnedWindows(HWND owner) {
+    const std::vector<HWND> tops = ui::Desktop::Get().TopLevels();
+    for (HWND other : tops) {
+        if (other->owner == owner && other->IsVisible() && ui::Desktop::Get().IsLive(other)) {
+            ui::Desktop::Get().RaiseTopLevel(other);
+            if (auto* native = other->top->Native()) {
+                native->Raise();
+            }
+            RaiseOwnedWindows(other);
+        }
+    }
 }
 
 void CWnd::NotifyGeometry(bool moved, bool sized) {
@@ -385,6 +401,7 @@ void CWnd::ShowChild(bool show) {
     if (!show) {
         ForgetInputState(m_hWnd);
     }
+    SendMessage(WM_SHOWWINDOW, show ? TRUE : FALSE);
     s.parent->wnd->InvalidateRect(&s.rect, TRUE);
     if (show) {
         Invalidate(TRUE);
@@ -425,6 +442,7 @@ void CWnd::ShowTopLevel(int command) {
         const bool activate = command != SW_SHOWNA && command != SW_SHOWNOACTIVATE;
         native.Show(activate ? platform::ShowCommand::Show : platform::ShowCommand::ShowNoActivate);
         Invalidate(TRUE);
+        RaiseOwnedWindows(m_hWnd);
     }
 }
 

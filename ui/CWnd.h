@@ -121,6 +121,8 @@ class CWnd {
     virtual void PostNcDestroy() {}
     // Runs when a window is created for, or handed to, this object.
     virtual void PreSubclassWindow() {}
+    // A window this object took over came with what its previous object kept for it.
+    virtual void TakeOverFrom(CWnd& /*previous*/) {}
 
     // Default handlers: each runs the window class's default handling of its message.
     HBRUSH OnCtlColor(CDC* dc, CWnd* wnd, UINT kind);
@@ -137,6 +139,7 @@ class CWnd {
     void MakeTopLevel();
     void ApplyRect(const CRect& next, bool repaint);
     void RaiseInZOrder();
+    static void RaiseOwnedWindows(HWND owner);
     void NotifyGeometry(bool moved, bool sized);
     void ShowChild(bool show);
     void ShowTopLevel(int command);

@@ -8,6 +8,8 @@
 
 #include "platform/gtk/GtkNativeWindow.h"
 #include "platform/gtk/GtkTrayIcon.h"
+#include "platform/gtk/GtkWebView.h"
+#include "platform/gtk/WebContext.h"
 #include "platform/gtk/WindowHandles.h"
 #include "ui/TextEncoding.h"
 
@@ -146,6 +148,26 @@ int GtkBackend::GrabHotKey(unsigned modifiers, std::uint8_t virtual_key,
 
 void GtkBackend::UngrabHotKey(int handle) {
     hot_keys_.Ungrab(handle);
+}
+
+std::unique_ptr<WebView> GtkBackend::CreateWebView(NativeWindow& parent, WebViewSink& sink,
+                                                   const WebViewSettings& settings) {
+    auto* window = dynamic_cast<GtkNativeWindow*>(&parent);
+    if (window == nullptr) {
+        return nullptr;
+    }
+    return std::make_unique<GtkWebView>(*window, sink, settings, Web());
+}
+
+void GtkBackend::ClearWebCookies() {
+    Web()->ClearCookies();
+}
+
+const std::shared_ptr<WebContext>& GtkBackend::Web() {
+    if (!web_) {
+        web_ = std::make_shared<WebContext>();
+    }
+    return web_;
 }
 
 std::unique_ptr<TrayIcon> GtkBackend::CreateTrayIcon(TrayIconSink& sink,

@@ -8,6 +8,8 @@
 
 namespace platform::gtk {
 
+class WebContext;
+
 // The windowing system on a Linux desktop: GTK 3 on X11, the event loop being GLib's.
 class GtkBackend final : public Backend {
   public:
@@ -31,6 +33,9 @@ class GtkBackend final : public Backend {
     int GrabHotKey(unsigned modifiers, std::uint8_t virtual_key,
                    std::function<void()> pressed) override;
     void UngrabHotKey(int handle) override;
+    std::unique_ptr<WebView> CreateWebView(NativeWindow& parent, WebViewSink& sink,
+                                           const WebViewSettings& settings) override;
+    void ClearWebCookies() override;
     std::unique_ptr<TrayIcon> CreateTrayIcon(TrayIconSink& sink,
                                              std::span<const std::uint8_t> icon_png,
                                              std::u16string_view tip) override;
@@ -43,12 +48,16 @@ class GtkBackend final : public Backend {
         std::function<void()> fire;
     };
     static int OnTimer(void* timer);
+    // Made on first use: the engine's processes start only when a page is wanted.
+    const std::shared_ptr<WebContext>& Web();
 
     GdkDisplay* display_;
     X11HotKeys hot_keys_;
     // Each timer's address is its GLib callback's data, so it must not move.
     std::map<std::uint64_t, std::unique_ptr<Timer>> timers_;
     std::uint64_t next_timer_id_ = 1;
+    // Web views keep it too, so it outlives whichever goes last.
+    std::shared_ptr<WebContext> web_;
 };
 
 }  // namespace platform::gtk

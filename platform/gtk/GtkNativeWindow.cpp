@@ -156,8 +156,10 @@ const char* CursorName(Cursor cursor) {
 }  // namespace
 
 struct GtkNativeWindow::Signals {
+    // GTK's own drawing follows, which only draws the children (web views) over this.
     static gboolean Draw(GtkWidget*, cairo_t* cr, gpointer self) {
         cairo_surface_t* content = static_cast<GtkNativeWindow*>(self)->content_.get();
+        cairo_save(cr);
         // Source, not over: the window's own pixels carry the alpha.
         cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
         if (content != nullptr) {
@@ -166,29 +168,52 @@ struct GtkNativeWindow::Signals {
             cairo_set_source_rgba(cr, 0, 0, 0, 0);
         }
         cairo_paint(cr);
-        return TRUE;
+        cairo_restore(cr);
+        return FALSE;
     }
     static gboolean Button(GtkWidget*, GdkEventButton* event, gpointer self) {
-        static_cast<GtkNativeWindow*>(self)->OnButton(*event);
+        auto* window = static_cast<GtkNativeWindow*>(self);
+        if (!window->IsOwnEvent(event->window)) {
+            return FALSE;
+        }
+        window->OnButton(*event);
         return TRUE;
     }
     static gboolean Motion(GtkWidget*, GdkEventMotion* event, gpointer self) {
-        static_cast<GtkNativeWindow*>(self)->OnMotion(*event);
+        auto* window = static_cast<GtkNativeWindow*>(self);
+        if (!window->IsOwnEvent(event->window)) {
+            return FALSE;
+        }
+        window->OnMotion(*event);
         return TRUE;
     }
     static gboolean Leave(GtkWidget*, GdkEventCrossing* event, gpointer self) {
-        static_cast<GtkNativeWindow*>(self)->OnLeave(*event);
+        auto* window = static_cast<GtkNativeWindow*>(self);
+        if (window->IsOwnEvent(event->window)) {
+            window->OnLeave(*event);
+        }
         return FALSE;
     }
     static gboolean Scroll(GtkWidget*, GdkEventScroll* event, gpointer self) {
-        static_cast<GtkNativeWindow*>(self)->OnScroll(*event);
+        auto* window = static_cast<GtkNativeWindow*>(self);
+        if (!window->IsOwnEvent(event->window)) {
+            return FALSE;
+        }
+        window->OnScroll(*event);
         return TRUE;
     }
-    // Handled keys stop here: GTK's own bindings (focus moves, mnemonics) do not apply.
-    static gboolean Key(GtkWidget*, GdkEventKey* event, gpointer self) {
+    // Handled keys stop here: GTK's own bindings (focus moves, mnemonics) do not apply. While
+    // a web view has the focus, keys are its own.
+    static gboolean Key(GtkWidget* widget, GdkEventKey* event, gpointer self) {
+        if (gtk_window_get_focus(GTK_WINDOW(widget)) != nullptr) {
+            return FALSE;
+        }
         static_cast<GtkNativeWindow*>(self)->OnKey(*event);
         return TRUE;
     }
+    // GTK would move the focus to a web view on its own when the window is shown or Tab leaves
+    // the page; only the framework gives it.
+    static gboolean MoveFocus(GtkWidget*, GtkDirectionType, gpointer) { return TRUE; }
     // GTK's own handlers of the following update its state; they must still run.
     static gboolean Configure(GtkWidget*, GdkEventConfigure* event, gpointer self) {
         static_cast<GtkNativeWindow*>(self)->OnConfigure(*event);
@@ -236,6 +261,7 @@ struct GtkNativeWindow::Signals {
             {"grab-broken-event", G_CALLBACK(GrabBroken)},
             {"map-event", G_CALLBACK(Map)},
             {"delete-event", G_CALLBACK(Delete)},
+            {"focus", G_CALLBACK(MoveFocus)},
         };
         for (const auto& h : kHandlers) {
             g_signal_connect(window.widget_.get(), h.signal, h.handler, &window);
@@ -350,7 +376,19 @@ void GtkNativeWindow::Raise() {
 }
 
 void GtkNativeWindow::Focus() {
+    // The window's own content takes the keys back from a web view.
+    gtk_window_set_focus(Window(), nullptr);
     gdk_window_focus(NativeHandle(), gtk_get_current_event_time());
+}
+
+GtkOverlay* GtkNativeWindow::ChildHost() {
+    if (child_host_ == nullptr) {
+        // An overlay places its children where asked without making the window any bigger.
+        child_host_ = gtk_overlay_new();
+        gtk_container_add(GTK_CONTAINER(widget_.get()), child_host_);
+        gtk_widget_show(child_host_);
+    }
+    return GTK_OVERLAY(child_host_);
 }
 
 void GtkNativeWindow::Present(const ui::Bitmap& content, const ui::Rect& dirty) {
@@ -406,7 +444,9 @@ void GtkNativeWindow::SetCursor(Cursor cursor) {
 bool GtkNativeWindow::GrabPointer() {
     GdkWindow* window = NativeHandle();
     GdkSeat* seat = gdk_display_get_default_seat(gdk_window_get_display(window));
-    pointer_grabbed_ = gdk_seat_grab(seat, window, GDK_SEAT_CAPABILITY_POINTER, TRUE, nullptr,
+    // Not reported to the program's other windows as usual either: a web view inside this one
+    // would take the input over it.
+    pointer_grabbed_ = gdk_seat_grab(seat, window, GDK_SEAT_CAPABILITY_POINTER, FALSE, nullptr,
                                      nullptr, nullptr, nullptr) == GDK_GRAB_SUCCESS;
     return pointer_grabbed_;
 }
@@ -456,8 +496,9 @@ void GtkNativeWindow::OnMotion(const GdkEventMotion& event) {
 }
 
 void GtkNativeWindow::OnLeave(const GdkEventCrossing& event) {
-    // Grabs starting or ending also report crossings; the pointer did not go anywhere.
-    if (event.mode != GDK_CROSSING_NORMAL || event.detail == GDK_NOTIFY_INFERIOR) {
+    // Grabs starting or ending also report crossings; the pointer did not go anywhere. Going
+    // into a web view leaves the window's own content.
+    if (event.mode != GDK_CROSSING_NORMAL) {
         return;
     }
     sink_.OnNativeMouse(MakeMouseEvent(MouseEvent::Kind::Leave, event.x, event.y, event.x_root,

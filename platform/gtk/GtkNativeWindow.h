@@ -35,6 +35,8 @@ class GtkNativeWindow final : public NativeWindow {
 
     // For dialogs that stay above this window.
     GtkWindow* Window() const { return GTK_WINDOW(widget_.get()); }
+    // The container web views are placed in, over the presented picture; made on first use.
+    GtkOverlay* ChildHost();
 
   private:
     // The C callbacks GTK calls, defined next to the code that connects them.
@@ -58,8 +60,12 @@ class GtkNativeWindow final : public NativeWindow {
     void OnWindowState(const GdkEventWindowState& event);
     void OnGrabBroken(const GdkEventGrabBroken& event);
 
+    // Events that arrive through a child (a web view) are the child's.
+    bool IsOwnEvent(const GdkWindow* window) const { return window == NativeHandle(); }
+
     NativeWindowSink& sink_;
     WidgetPtr widget_;
+    GtkWidget* child_host_ = nullptr;  // owned by the window
     cairo::SurfacePtr content_;
     bool pointer_grabbed_ = false;
 };

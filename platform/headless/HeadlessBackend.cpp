@@ -134,6 +134,20 @@ std::unique_ptr<TrayIcon> HeadlessBackend::CreateTrayIcon(TrayIconSink& sink,
     return std::make_unique<TrayIconImpl>(*this, trays_.back().get());
 }
 
+std::unique_ptr<WebView> HeadlessBackend::CreateWebView(NativeWindow& parent, WebViewSink& sink,
+                                                        const WebViewSettings& settings) {
+    auto view = std::make_unique<HeadlessWebView>(*this, parent, sink, settings);
+    web_views_.push_back(view.get());
+    return view;
+}
+
+void HeadlessBackend::ForgetWebView(HeadlessWebView* view) {
+    web_views_.erase(std::remove(web_views_.begin(), web_views_.end(), view), web_views_.end());
+    if (focused_web_view == view) {
+        focused_web_view = nullptr;
+    }
+}
+
 std::vector<const HeadlessBackend::Tray*> HeadlessBackend::Trays() const {
     std::vector<const Tray*> trays;
     for (const auto& t : trays_) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/Backend.h"
+#include "platform/headless/HeadlessWebView.h"
 #include "platform/headless/HeadlessWindow.h"
 
 namespace platform::headless {
@@ -51,6 +52,9 @@ class HeadlessBackend final : public Backend {
     std::unique_ptr<TrayIcon> CreateTrayIcon(TrayIconSink& sink,
                                              std::span<const std::uint8_t> icon_png,
                                              std::u16string_view tip) override;
+    std::unique_ptr<WebView> CreateWebView(NativeWindow& parent, WebViewSink& sink,
+                                           const WebViewSettings& settings) override;
+    void ClearWebCookies() override { ++cookie_clears_; }
 
     // The scene.
     void SetWorkArea(const ui::Rect& area) { work_area_ = area; }
@@ -89,7 +93,13 @@ class HeadlessBackend final : public Backend {
     std::vector<const Tray*> Trays() const;
     void ClickTray(std::size_t index, MouseEvent::Kind kind, MouseButton button);
 
-    // Called by windows.
+    // Web views alive now, in the order they were made.
+    const std::vector<HeadlessWebView*>& WebViews() const { return web_views_; }
+    int CookieClears() const { return cookie_clears_; }
+    HeadlessWebView* focused_web_view = nullptr;
+
+    // Called by windows and web views.
+    void ForgetWebView(HeadlessWebView* view);
     void Forget(HeadlessWindow* window);
     void RaiseWindow(HeadlessWindow* window);
     void SetGrab(HeadlessWindow* window) { grab_ = window; }
@@ -115,6 +125,8 @@ class HeadlessBackend final : public Backend {
 
     ui::Rect work_area_{0, 0, 1920, 1040};
     std::vector<HeadlessWindow*> windows_;
+    std::vector<HeadlessWebView*> web_views_;
+    int cookie_clears_ = 0;
     ui::Point pointer_;
     HeadlessWindow* under_pointer_ = nullptr;
     HeadlessWindow* grab_ = nullptr;

@@ -116,6 +116,8 @@ TEST_F(LauncherTest, FirstPassShowsThePictureWithItsButtonsAndThePageOverThePane
     EXPECT_EQ(page, CRect::FromXywh(307 + 536, 120 + 286, 610, 344));
     EXPECT_TRUE(launcher.m_BrowserDlg.IsWindowVisible());
     EXPECT_EQ(launcher.m_BrowserDlg.m_pLauncher, &launcher);
+    EXPECT_EQ(backend.WindowAt(At({600, 400}))->geometry, page)
+        << "the page's dialog is above the launcher it belongs to";
 }
 
 TEST_F(LauncherTest, MinimiseButtonFollowsHoverPressAndReleaseInside) {
