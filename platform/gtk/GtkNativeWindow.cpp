@@ -283,6 +283,7 @@ GtkNativeWindow::GtkNativeWindow(NativeWindowSink& sink, const NativeWindowOptio
     gtk_widget_set_app_paintable(widget, TRUE);
     // Without this GTK keeps windows at its own minimum size.
     gtk_widget_set_size_request(widget, 1, 1);
+    layered_ = options.layered;
     if (options.layered) {
         if (GdkVisual* rgba = gdk_screen_get_rgba_visual(gtk_widget_get_screen(widget))) {
             gtk_widget_set_visual(widget, rgba);
@@ -349,6 +350,11 @@ void GtkNativeWindow::Show(ShowCommand command) {
             gtk_window_deiconify(window);
             gtk_window_present(window);
             break;
+    }
+    // A layered picture presented before the window was mapped is put on the screen now,
+    // rather than at GTK's next frame, which a busy loop turn can hold back.
+    if (layered_ && command != ShowCommand::Hide) {
+        PaintNow();
     }
 }
 

@@ -68,6 +68,7 @@ class GtkNativeWindow final : public NativeWindow {
     GtkWidget* child_host_ = nullptr;  // owned by the window
     cairo::SurfacePtr content_;
     bool pointer_grabbed_ = false;
+    bool layered_ = false;
 };
 
 }  // namespace platform::gtk
