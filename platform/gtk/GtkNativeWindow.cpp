@@ -435,7 +435,7 @@ void GtkNativeWindow::UpdateShape() {
 }
 
 void GtkNativeWindow::PaintNow() {
-    if (gtk_widget_get_mapped(widget_.get())) {
+    if (content_ != nullptr && gtk_widget_get_mapped(widget_.get())) {
         DrawNow(NativeHandle(), content_.get());
     }
 }
