@@ -80,6 +80,9 @@ void CWnd::DestroyHandle(HWND hwnd) {
         desktop.RemoveTopLevel(hwnd);
     }
     wnd->SendMessage(WM_NCDESTROY);
+    desktop.Queue().Forget(hwnd);
+    desktop.HotKeys().ForgetWindow(hwnd);
+    desktop.TrayIcons().ForgetWindow(hwnd);
     desktop.Unregister(hwnd);
     wnd->ReleaseHandle();
 }

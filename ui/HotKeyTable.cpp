@@ -34,4 +34,15 @@ BOOL HotKeyTable::Unregister(HWND hwnd, int id) {
     return TRUE;
 }
 
+void HotKeyTable::ForgetWindow(HWND hwnd) {
+    for (auto it = grabs_.begin(); it != grabs_.end();) {
+        if (it->first.first == hwnd) {
+            Desktop::Get().Backend().UngrabHotKey(it->second);
+            it = grabs_.erase(it);
+        } else {
+            ++it;
+        }
+    }
+}
+
 }  // namespace ui

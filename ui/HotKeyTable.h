@@ -13,6 +13,8 @@ class HotKeyTable {
   public:
     BOOL Register(HWND hwnd, int id, UINT modifiers, UINT virtual_key);
     BOOL Unregister(HWND hwnd, int id);
+    // A window that goes away gives up its keys.
+    void ForgetWindow(HWND hwnd);
 
   private:
     std::map<std::pair<HWND, int>, int> grabs_;

@@ -31,6 +31,10 @@ void MessageQueue::PostQuit(int exit_code) {
     messages_.push_back(MSG{nullptr, WM_QUIT, static_cast<WPARAM>(exit_code), 0, 0, {}});
 }
 
+void MessageQueue::Forget(HWND hwnd) {
+    std::erase_if(messages_, [hwnd](const MSG& msg) { return msg.hwnd == hwnd; });
+}
+
 bool MessageQueue::PopLive(MSG* msg) {
     while (!messages_.empty()) {
         *msg = messages_.front();

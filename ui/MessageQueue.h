@@ -28,6 +28,10 @@ class MessageQueue {
     // program react to injected input.
     void DrainPending();
 
+    // Drops what is queued for a window that is going away, so nothing queued for it can reach
+    // a later window that happens to get the same record.
+    void Forget(HWND hwnd);
+
     bool Empty() const { return messages_.empty(); }
     int ExitCode() const { return exit_code_; }
 

@@ -85,4 +85,8 @@ BOOL TrayIconTable::Delete(const NOTIFYICONDATAW& data) {
     return icons_.erase({data.hWnd, data.uID}) != 0 ? TRUE : FALSE;
 }
 
+void TrayIconTable::ForgetWindow(HWND hwnd) {
+    std::erase_if(icons_, [hwnd](const auto& entry) { return entry.first.first == hwnd; });
+}
+
 }  // namespace ui

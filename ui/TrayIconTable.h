@@ -21,6 +21,8 @@ class TrayIconTable {
     BOOL Add(const NOTIFYICONDATAW& data);
     BOOL Modify(const NOTIFYICONDATAW& data);
     BOOL Delete(const NOTIFYICONDATAW& data);
+    // A window that goes away takes its icons with it.
+    void ForgetWindow(HWND hwnd);
 
   private:
     class Entry;

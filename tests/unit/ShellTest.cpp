@@ -111,6 +111,25 @@ TEST_F(ShellTest, TrayIconReportsClicksAsItsCallbackMessage) {
     EXPECT_FALSE(Shell_NotifyIconW(NIM_DELETE, &data));
 }
 
+TEST_F(ShellTest, ADestroyedWindowGivesUpItsHotKeysTrayIconsAndQueuedMessages) {
+    Recorder doomed({});
+    ASSERT_TRUE(doomed.Create(WS_POPUP, CRect::FromXywh(0, 0, 1, 1)));
+    ASSERT_TRUE(RegisterHotKey(doomed.m_hWnd, 1001, MOD_CONTROL | MOD_ALT, 'B'));
+    NOTIFYICONDATAW data;
+    data.hWnd = doomed.m_hWnd;
+    data.uID = 128;
+    data.uFlags = NIF_MESSAGE;
+    data.uCallbackMessage = 2024;
+    ASSERT_TRUE(Shell_NotifyIconW(NIM_ADD, &data));
+    doomed.PostMessage(WM_USER);
+    doomed.DestroyWindow();
+    EXPECT_EQ(backend.GrabbedHotKeys(), 0);
+    EXPECT_TRUE(backend.Trays().empty());
+    EXPECT_TRUE(ui::Desktop::Get().Queue().Empty());
+    EXPECT_TRUE(RegisterHotKey(window.m_hWnd, 1001, MOD_CONTROL | MOD_ALT, 'B'))
+        << "the combination is free again";
+}
+
 TEST_F(ShellTest, WorkAreaAndOpeningAnAddressGoThroughTheBackend) {
     backend.SetWorkArea({60, 0, 1920, 1080});
     RECT area;
