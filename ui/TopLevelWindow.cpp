@@ -8,6 +8,7 @@
 #include "ui/CWnd.h"
 #include "ui/Desktop.h"
 #include "ui/Graphics.h"
+#include "ui/MouseMessages.h"
 #include "ui/WindowState.h"
 #include "ui/WindowTree.h"
 
@@ -51,12 +52,6 @@ WPARAM MouseFlags(const platform::MouseEvent& event) {
         flags &= ~ButtonFlag(event.button);
     }
     return flags;
-}
-
-UINT DownMessage(platform::MouseButton button) {
-    return button == platform::MouseButton::Right    ? WM_RBUTTONDOWN
-           : button == platform::MouseButton::Middle ? WM_MBUTTONDOWN
-                                                     : WM_LBUTTONDOWN;
 }
 
 }  // namespace
@@ -206,7 +201,7 @@ void TopLevelWindow::OnNativeMouse(const platform::MouseEvent& event) {
             message = PressMessage(event, target);
             break;
         case Kind::Release:
-            message = DownMessage(event.button) + 1;
+            message = ButtonDownMessage(event.button) + 1;
             break;
         case Kind::Wheel: {
             HWND wheel_target = desktop.IsLive(desktop.focus) ? desktop.focus : target;
@@ -229,10 +224,10 @@ UINT TopLevelWindow::PressMessage(const platform::MouseEvent& event, HWND target
                       std::abs(event.screen.y - last_press_.screen.y) <= kDoubleClickSlop;
     if (same) {
         last_press_ = {};
-        return DownMessage(event.button) + 2;
+        return ButtonDownMessage(event.button) + 2;
     }
     last_press_ = {target, event.button, event.time, event.screen};
-    return DownMessage(event.button);
+    return ButtonDownMessage(event.button);
 }
 
 void TopLevelWindow::OnNativeKey(const platform::KeyEvent& event) {

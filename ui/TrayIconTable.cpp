@@ -6,15 +6,14 @@
 #include "platform/Backend.h"
 #include "ui/Desktop.h"
 #include "ui/Icon.h"
+#include "ui/MouseMessages.h"
 
 namespace ui {
 namespace {
 
 UINT MouseMessage(platform::MouseEvent::Kind kind, platform::MouseButton button) {
     using Kind = platform::MouseEvent::Kind;
-    const UINT down = button == platform::MouseButton::Right    ? WM_RBUTTONDOWN
-                      : button == platform::MouseButton::Middle ? WM_MBUTTONDOWN
-                                                                : WM_LBUTTONDOWN;
+    const UINT down = ButtonDownMessage(button);
     return kind == Kind::Release ? down + 1 : kind == Kind::DoubleClick ? down + 2 : down;
 }
 
